@@ -1,0 +1,1 @@
+# Qt window layer (filled in by the window work).

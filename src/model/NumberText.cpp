@@ -1,0 +1,60 @@
+#include "model/NumberText.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "model/Sjis.h"
+
+namespace numtext {
+namespace {
+
+std::string_view SkipLeadingBlanks(std::string_view t) {
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  return t;
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseInt(std::string_view text) {
+  std::string_view t = SkipLeadingBlanks(text);
+  if (!t.empty() && t.front() == '+') {
+    t.remove_prefix(1);
+    if (t.empty() || t.front() < '0' || t.front() > '9') return std::nullopt;
+  }
+  if (t.empty()) return std::nullopt;
+  int32_t v = 0;
+  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
+  return v;
+}
+
+std::optional<double> ParseFloat(std::string_view text) {
+  std::string_view t = SkipLeadingBlanks(text);
+  if (!t.empty() && t.front() == '+') {
+    t.remove_prefix(1);
+    if (t.empty() || t.front() < '0' || t.front() > '9') return std::nullopt;
+  }
+  if (t.empty()) return std::nullopt;
+  double v = 0;
+  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed);
+  if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
+  return v;
+}
+
+std::string FormatInt(int32_t v) { return std::to_string(v); }
+
+std::string FormatOneDecimal(float v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(v));
+  return buf;
+}
+
+std::string NotAnIntegerMessage(std::string_view text) {
+  return "'" + sjis::ToUtf8Lossy(text) + "' は有効な整数値ではありません";
+}
+
+std::string NotANumberMessage(std::string_view text) {
+  return "'" + sjis::ToUtf8Lossy(text) + "' は有効な浮動小数点数値ではありません";
+}
+
+}  // namespace numtext
