@@ -2,9 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "model/Sjis.h"
 
@@ -89,10 +89,14 @@ CatalogLoadResult LoadCatalogFile(const std::filesystem::path& path, CatalogKind
                    "): " + std::strerror(errno);
     return result;
   }
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  std::string text;
+  try {
+    // The file buffer reports a read error by throwing, whatever the
+    // stream's exception mask says.
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception& e) {
     result.ok = false;
-    result.error = "カタログファイル " + path.filename().string() + " を読めません (" + path.string() + ")";
+    result.error = "カタログファイル " + path.filename().string() + " を読めません (" + path.string() + "): " + e.what();
     return result;
   }
   ParseCatalogText(text, kind, catalog, &result.skippedLines);

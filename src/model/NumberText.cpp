@@ -1,6 +1,7 @@
 #include "model/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "model/Sjis.h"
@@ -38,6 +39,8 @@ std::optional<double> ParseFloat(std::string_view text) {
   double v = 0;
   auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed);
   if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
+  // from_chars also takes "inf" and "nan"; neither is a number a record holds.
+  if (!std::isfinite(v)) return std::nullopt;
   return v;
 }
 

@@ -12,7 +12,8 @@ namespace numtext {
 // within 32 bits. Anything else (empty text, trailing characters) is nullopt.
 std::optional<int32_t> ParseInt(std::string_view text);
 
-// A decimal number with "." as the decimal point (an integer text is one).
+// A decimal number with "." as the decimal point (an integer text is one):
+// optional leading blanks, optional sign, no exponent, finite.
 std::optional<double> ParseFloat(std::string_view text);
 
 std::string FormatInt(int32_t v);

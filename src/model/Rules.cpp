@@ -1,5 +1,7 @@
 #include "model/Rules.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "model/NumberText.h"
@@ -31,14 +33,22 @@ void ComputeAttributeCosts(TWrestler& w) {
 
 int32_t AttributeCPTotal(const TWrestler& w) { return w.AttrCP[0] + w.AttrCP[1] + w.AttrCP[2] + w.AttrCP[3]; }
 
+namespace {
+// The attribute part is at most 2^30 in size (10 for attributes 0..20); a
+// Running level within this bound keeps the speed inside the 32-bit move.
+constexpr double kMaxRunningLevel = 1.0e9;
+}  // namespace
+
 RuleError ComputeSpeedAndMove(TWrestler& w) {
   // Every step is rounded to single precision, as the record stores it.
-  w.BasicSpeed = static_cast<float>(w.Attr[rules::DX] + w.Attr[rules::HT]) * 0.25f;
+  w.BasicSpeed = static_cast<float>(static_cast<int64_t>(w.Attr[rules::DX]) + w.Attr[rules::HT]) * 0.25f;
   int i = w.GeneralSkills[0].IndexOf(rulenames::Running());
   if (i >= 0) {
     const std::string& text = w.GeneralSkills[1][i];
     auto level = numtext::ParseFloat(text);
-    if (!level) return numtext::NotANumberMessage(text);
+    // A level so large that the move cannot be held is as unusable as a
+    // text that is not a number (both only come from a damaged file).
+    if (!level || std::fabs(*level) > kMaxRunningLevel) return numtext::NotANumberMessage(text);
     float bonus = static_cast<float>(*level * 0.125);
     w.BasicSpeed = w.BasicSpeed + bonus;
   }
@@ -50,7 +60,8 @@ void ComputeActiveDefences(TWrestler& w) {
   w.Dodge = w.Move;
   w.Parry = 0;
   for (int i = 1; i < rules::kWrestlingSkillCount; ++i) {
-    int32_t v = (2 * w.WrestlingSkillLevel[i]) / 3;
+    // In 64 bits: a level from a damaged file may be near the 32-bit limit.
+    auto v = static_cast<int32_t>((2 * static_cast<int64_t>(w.WrestlingSkillLevel[i])) / 3);
     if (v > w.Parry) w.Parry = v;
   }
   if (w.GeneralTraits[0].IndexOf(rulenames::CombatReflexes()) >= 0) {
@@ -73,7 +84,9 @@ RuleError ComputeDamageResistance(TWrestler& w) {
     const std::string& text = w.GeneralTraits[1][i];
     auto level = numtext::ParseInt(text);
     if (!level) return numtext::NotAnIntegerMessage(text);
-    w.DR[bonus.target] += *level;
+    int64_t sum = static_cast<int64_t>(w.DR[bonus.target]) + *level;
+    if (sum < INT32_MIN || sum > INT32_MAX) return numtext::NotAnIntegerMessage(text);
+    w.DR[bonus.target] = static_cast<int32_t>(sum);
   }
   return std::nullopt;
 }

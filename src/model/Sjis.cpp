@@ -1,6 +1,7 @@
 #include "model/Sjis.h"
 
 #include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 #include <unicode/ucnv_err.h>
 #include <unicode/ustring.h>
 
@@ -23,6 +24,16 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
+// ICU's own substitute for an undecodable single byte is U+001A, a control
+// character; messages get U+FFFD instead.
+void ToUReplacementChar(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
+                        UConverterCallbackReason reason, UErrorCode* err) {
+  if (reason > UCNV_IRREGULAR) return;  // reset, close, clone
+  *err = U_ZERO_ERROR;
+  static const UChar kReplacement = 0xFFFD;
+  ucnv_cbToUWriteUChars(args, &kReplacement, 1, 0, err);
+}
+
 // A fresh converter per conversion: no state carries over between calls.
 Converter OpenConverter(bool stopOnError) {
   UErrorCode status = U_ZERO_ERROR;
@@ -32,7 +43,7 @@ Converter OpenConverter(bool stopOnError) {
     ucnv_setToUCallBack(conv.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
     ucnv_setFromUCallBack(conv.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
   } else {
-    ucnv_setToUCallBack(conv.get(), UCNV_TO_U_CALLBACK_SUBSTITUTE, nullptr, nullptr, nullptr, &status);
+    ucnv_setToUCallBack(conv.get(), ToUReplacementChar, nullptr, nullptr, nullptr, &status);
   }
   if (U_FAILURE(status)) return nullptr;
   return conv;
