@@ -6,7 +6,9 @@
 //
 //  * TEdit::Change   any text change, by the user or by code; the same text
 //                    again fires nothing (QLineEdit::textChanged).
-//  * TEdit::Exit     the edit loses the focus (focusOutEvent).
+//  * TEdit::Exit     the edit loses the focus to another control of the
+//                    window (focusOutEvent; see IsExitFocusReason). The same
+//                    holds for TMemo::Exit and TStringGrid::Exit.
 //  * TUpDown::Click  an up/down arrow pair bound to an edit. Fires only when a
 //                    user step (mouse press, auto-repeat or the arrow keys in
 //                    the bound edit) changed the position; the position already
@@ -33,6 +35,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
@@ -42,11 +46,18 @@
 #include "model/StringList.h"
 
 class QButtonGroup;
-class QRadioButton;
 
 namespace ui {
 
 enum class UpDownButton { Up, Down };
+
+class TUpDown;
+
+// True when a focus loss of `reason` counts as leaving the control: the
+// focus went to another control of the same window. A context menu, the
+// menu bar or another window (a message box, another program) taking the
+// focus for a while is not an exit; the control gets the focus back.
+bool IsExitFocusReason(Qt::FocusReason reason);
 
 class TEdit : public QLineEdit {
   Q_OBJECT
@@ -75,7 +86,7 @@ class TEdit : public QLineEdit {
 
  private:
   friend class TUpDown;
-  class TUpDown* upDown_ = nullptr;
+  QPointer<TUpDown> upDown_;  // set by TUpDown::SetAssociate
   std::string bytes_;
   QString shown_;
 };
@@ -94,6 +105,12 @@ class TMemo : public QPlainTextEdit {
 
  protected:
   void focusOutEvent(QFocusEvent* e) override;
+  // Input of characters code page 932 cannot hold is refused here, as the
+  // single-line edits refuse it through their validator.
+  void keyPressEvent(QKeyEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   TStringList lineBytes_;
@@ -115,7 +132,9 @@ class TUpDown : public QWidget {
   // range, as a record value from a file may be).
   void SetPosition(int position);
 
-  // A user step, as a press on the upper (Up) or lower (Down) arrow.
+  // A user step, as a press on the upper (Up) or lower (Down) arrow. A
+  // position outside the range steps from the nearest limit (150 in 0..100:
+  // down gives 99, up nothing). A disabled spin does not step.
   void Step(UpDownButton button);
 
   QSize sizeHint() const override;
@@ -128,10 +147,13 @@ class TUpDown : public QWidget {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void changeEvent(QEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   void ShowPosition();
-  TEdit* edit_ = nullptr;
+  void RepeatStep();
+  void StopRepeat();
+  QPointer<TEdit> edit_;
   int min_ = 0, max_ = 100, position_ = 0;
   int pressed_ = 0;  // +1 upper arrow held, -1 lower, 0 none
   QTimer repeat_;
@@ -200,9 +222,13 @@ class TStringGrid : public QTableWidget {
 
  protected:
   void focusOutEvent(QFocusEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
 
  private:
+  QTableWidgetItem* CellItem(int column, int row, bool create);
+  const QTableWidgetItem* CellItem(int column, int row) const;
   int fixedRows_;
+  int rowAtPress_ = -1;  // current row when the last mouse press began
 };
 
 class TListBox : public QListWidget {
@@ -211,7 +237,8 @@ class TListBox : public QListWidget {
   explicit TListBox(QWidget* parent = nullptr);
   void SetItems(const TStringList& items);  // code page 932
   std::string ItemText(int index) const;
-  int ItemIndex() const { return currentRow(); }
+  // The selected item, -1 when none (a focus frame alone selects nothing).
+  int ItemIndex() const;
  signals:
   void DblClick();
 };
@@ -222,6 +249,7 @@ class TLabel : public QLabel {
  public:
   explicit TLabel(const QString& caption, QWidget* parent = nullptr);
   void SetAscii(const std::string& text) { setText(QString::fromLatin1(text)); }
+  void SetSjis(const std::string& bytes);
 };
 
 }  // namespace ui

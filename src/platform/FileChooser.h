@@ -33,6 +33,10 @@ class TFileChooser {
   // 1-based index of the chosen file type, as the classic chooser counts.
   int FilterIndex() const { return filterIndex_; }
   void SetFilterIndex(int index) { filterIndex_ = index; }
+  // Runs while the chooser is open whenever the user picks another file
+  // type; FilterIndex already holds the new type, and a DefaultExt the
+  // handler sets applies to the name being chosen.
+  void SetOnTypeChange(std::function<void(TFileChooser&)> handler) { onTypeChange_ = std::move(handler); }
 
   // Shows the chooser; true when the user chose a file (FileName and
   // FilterIndex then hold the choice).
@@ -54,6 +58,7 @@ class TFileChooser {
   bool hideReadOnly_ = false;
   QString fileName_;
   int filterIndex_ = 1;
+  std::function<void(TFileChooser&)> onTypeChange_;
 };
 
 }  // namespace ui
