@@ -44,6 +44,12 @@ TStringGrid::TStringGrid(int columns, int rows, int fixedRows, QWidget* parent)
   heading->setStretchLastSection(false);
   heading->setSectionResizeMode(QHeaderView::Fixed);
   heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The heading row is as high as a data row (16 px); the styles' default
+  // section padding would clip the top of its text.
+  heading->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 2px; border: 0px;"
+                                        " border-right: 1px solid palette(mid);"
+                                        " border-bottom: 1px solid palette(mid);"
+                                        " background: palette(button); }"));
   if (fixedRows_ > 0)
     for (int c = 0; c < columnCount(); ++c) setHorizontalHeaderItem(c, new QTableWidgetItem());
 
