@@ -25,6 +25,10 @@ fi
 echo "No display found: starting the editor on a virtual display and taking a screenshot."
 "$root/scripts/deps.sh" "${HEADLESS_PACKAGES[@]}"
 shot="$build/montegura-screenshot.png"
+# A private runtime folder, as a desktop session would provide.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 rm -f "$shot"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$1" & pid=$!

@@ -52,12 +52,21 @@ std::string FormatOneDecimal(float v) {
   return buf;
 }
 
-std::string NotAnIntegerMessage(std::string_view text) {
-  return "'" + sjis::ToUtf8Lossy(text) + "' は有効な整数値ではありません";
+namespace {
+// Built with append: GCC 12 warns falsely (-Wrestrict) on "'" + s + "...".
+std::string QuotedMessage(std::string_view text, std::string_view tail) {
+  std::string m = "'";
+  m.append(sjis::ToUtf8Lossy(text));
+  m.append("' ");
+  m.append(tail);
+  return m;
 }
+}  // namespace
+
+std::string NotAnIntegerMessage(std::string_view text) { return QuotedMessage(text, "は有効な整数値ではありません"); }
 
 std::string NotANumberMessage(std::string_view text) {
-  return "'" + sjis::ToUtf8Lossy(text) + "' は有効な浮動小数点数値ではありません";
+  return QuotedMessage(text, "は有効な浮動小数点数値ではありません");
 }
 
 }  // namespace numtext
