@@ -48,7 +48,6 @@ void TForm1::BuildGeneralSkillsPage() {
   QWidget* p = TabSheet8;
   StringGrid2 = Place(new ui::TStringGrid(3, 30, 0, p), "StringGrid2", 0, 8, 201, 145);
   StringGrid2->SetRowHeight(16);
-  StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListBox2 = Place(new ui::TListBox(p), "ListBox2", 208, 8, 129, 145);
   ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -65,7 +64,6 @@ void TForm1::BuildTechniquesPage() {
   QWidget* p = TabSheet9;
   StringGrid3 = Place(new ui::TStringGrid(6, 30, 1, p), "StringGrid3", 8, 8, 433, 129);
   StringGrid3->SetRowHeight(16);
-  StringGrid3->setSelectionBehavior(QAbstractItemView::SelectRows);
 
   // One row of controls under the grid, captions above the spins.
   const int top = 160, captionTop = 144;

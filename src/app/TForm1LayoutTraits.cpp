@@ -92,8 +92,6 @@ void TForm1::BuildGeneralTraitsPage() {
   QWidget* p = TabSheet3;
   StringGrid1 = Place(new ui::TStringGrid(3, 30, 0, p), "StringGrid1", 0, 8, 201, 97);
   StringGrid1->SetRowHeight(16);
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setShowGrid(true);
 
   BitBtn2 = Place(new QPushButton(QStringLiteral("削除"), p), "BitBtn2", 0, 110, 57, 23);
 
