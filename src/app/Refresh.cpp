@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/TForm1.h"
+#include "editors/MandatoryTraits.h"
 #include "model/NumberText.h"
 #include "model/RuleTables.h"
 
@@ -16,9 +17,6 @@ std::string FormatTwoDecimals(float v) {
   std::snprintf(buf, sizeof buf, "%.2f", static_cast<double>(v));
   return buf;
 }
-
-// The bulk level of a weight (80 and 100 count upwards).
-int32_t BulkOfWeight(int32_t weight) { return weight >= 100 ? 2 : weight >= 80 ? 1 : 0; }
 
 }  // namespace
 
@@ -56,7 +54,7 @@ void TForm1::ShowPersonalData() {
   UpDown2->SetPosition(w.Weight);
   Edit18->SetSjis(w.Birthplace);
   Memo1->SetLines(w.Background);
-  w.Bulk = BulkOfWeight(w.Weight);
+  w.Bulk = BulkFromWeight(w.Weight);
   ShowMandatoryTotal();
   ShowMandatoryTraits();
 }

@@ -1,23 +1,7 @@
 // The mandatory-trait page and the height and weight spins.
 #include "app/TForm1.h"
+#include "editors/MandatoryTraits.h"
 #include "model/NumberText.h"
-
-namespace {
-
-// Styles, prestige, promotion size, the fixed adjustment and bulk.
-int32_t MandatoryCost(const TWrestler& w) {
-  const int32_t styleCost[7] = {5, 10, 10, 10, 10, 5, 5};
-  int32_t cost = 0;
-  for (int i = 0; i < 7; ++i)
-    if (w.Styles[i]) cost += styleCost[i];
-  cost += 5 * w.Prestige;
-  cost += w.PromotionSize == 5 ? 0 : 5 * w.PromotionSize - 15;
-  cost += w.Adjustment;
-  cost += 5 * w.Bulk;
-  return cost;
-}
-
-}  // namespace
 
 void TForm1::ShowMandatoryTraits() {
   const TWrestler& w = *Wrestler;
@@ -31,7 +15,7 @@ void TForm1::ShowMandatoryTraits() {
   ShowMandatoryTotal();
 }
 
-void TForm1::ShowMandatoryTotal() { Edit27->SetAscii(numtext::FormatInt(MandatoryCost(*Wrestler))); }
+void TForm1::ShowMandatoryTotal() { Edit27->SetAscii(numtext::FormatInt(MandatoryTraitCost(*Wrestler))); }
 
 void TForm1::Edit5Exit() {}
 void TForm1::Edit6Exit() {}
